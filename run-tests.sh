@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Veltrane and runs every test: once in a
-# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer;
+# the fuzz targets run for a bounded time in between.
 # Warnings are errors. Test programs give up the right to set the clock first.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -15,13 +16,26 @@ export QT_QPA_PLATFORM=offscreen
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_LOGIC_ONLY=OFF "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
 }
 
 echo "== normal build"
 build build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+
+echo "== fuzzing (libFuzzer, clang, with sanitizers)"
+CXX=clang++ build build-fuzz -DVELTRANE_LOGIC_ONLY=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
+fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-60}
+fuzz() {  # fuzz TARGET SEED_DIR: a bounded run from the seeds, into a scratch corpus
+  local corpus
+  corpus=$(mktemp -d)
+  cp -r "$2"/. "$corpus"/
+  "build-fuzz/fuzz/$1" -max_total_time="$fuzz_seconds" -max_len=8192 -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+  rm -rf "$corpus"
+}
+fuzz page_fuzzer tests/calibration/pages
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 build build-asan -DVELTRANE_SANITIZE=ON

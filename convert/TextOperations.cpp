@@ -84,16 +84,25 @@ Text RightOfText(std::string_view text, std::int64_t n) {
 }
 
 Text RemoveAllSpaces(std::string_view text) {
-  Text kept;
-  kept.reserve(text.size());
+  Text kept(text.size(), '\0');
+  char* out = kept.data();
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t step = CharacterStep(text, pos);
-    if (step == 0) break;  // a lone first byte at the end is dropped
-    const std::string_view character = text.substr(pos, step);
-    if (character != " " && character != "\xA1\xA1") kept.append(character);
-    pos += step;
+    const char c = text[pos];
+    if (!IsLeadByte(c)) {
+      if (c != ' ') *out++ = c;
+      ++pos;
+      continue;
+    }
+    if (pos + 1 == text.size()) break;  // a lone first byte at the end is dropped
+    const char next = text[pos + 1];
+    if (!(c == '\xA1' && next == '\xA1')) {
+      *out++ = c;
+      *out++ = next;
+    }
+    pos += 2;
   }
+  kept.resize(static_cast<std::size_t>(out - kept.data()));
   return kept;
 }
 
