@@ -16,7 +16,7 @@ export QT_QPA_PLATFORM=offscreen
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_LOGIC_ONLY=OFF "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRANE_WERROR=ON -DVELTRANE_NO_QT=OFF "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
 }
 
@@ -26,7 +26,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 
 echo "== fuzzing (libFuzzer, clang, with sanitizers)"
-CXX=clang++ build build-fuzz -DVELTRANE_LOGIC_ONLY=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
+CXX=clang++ build build-fuzz -DVELTRANE_NO_QT=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
 fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-60}
 fuzz() {  # fuzz TARGET SEED_DIR: a bounded run from the seeds, into a scratch corpus
   local corpus
