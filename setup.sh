@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libqt6dbus6
   libcurl4-openssl-dev
   fonts-wqy-microhei
-  dbus-daemon util-linux
+  dbus-daemon util-linux tzdata
 )
 
 missing=()

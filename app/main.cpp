@@ -1,0 +1,104 @@
+// Veltrane's start-up: the window program, or with --once a single calibration
+// without a window.
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/Handlers.h"
+#include "app/MainWindow.h"
+#include "app/ProgramOptions.h"
+#include "app/QtRuntimeErrorReport.h"
+#include "platform/DryRunClock.h"
+#include "platform/QtWindowSystem.h"
+#include "platform/SystemClock.h"
+#include "platform/Threads.h"
+#include "platform/TimedatedClockSetter.h"
+
+namespace {
+
+// The orderly end: flush what was written and end the process with the code,
+// cutting off worker threads wherever they are (a worker blocked in a fetch
+// or waiting on the UI thread cannot hold the end up).
+[[noreturn]] void EndProgram(int code) {
+  std::fflush(nullptr);
+  _exit(code);
+}
+
+// Sets the working directory to the folder that holds the program file.
+void EnterProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) std::filesystem::current_path(program.parent_path(), error);
+}
+
+// SIGINT and SIGTERM arrive through a descriptor that the UI thread reads, so
+// they close the window as its close box does. Blocked here, before any other
+// thread starts, so that every thread inherits the mask.
+int BlockQuitSignals() {
+  sigset_t quit_set;
+  sigemptyset(&quit_set);
+  sigaddset(&quit_set, SIGINT);
+  sigaddset(&quit_set, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &quit_set, nullptr);
+  return signalfd(-1, &quit_set, SFD_CLOEXEC | SFD_NONBLOCK);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace veltrane;
+  std::string error;
+  const auto options = ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!options) {
+    std::fprintf(stderr, "veltrane: %s\n%s", error.c_str(), UsageText());
+    return 2;
+  }
+  if (options->help) {
+    std::fputs(UsageText(), stdout);
+    return 0;
+  }
+  if (options->version) {
+    std::puts("veltrane " VELTRANE_VERSION);
+    return 0;
+  }
+
+  const int quit_signals = BlockQuitSignals();
+  EnterProgramFolder();
+
+  QApplication application(argc, argv);
+  application.setQuitOnLastWindowClosed(false);  // the window's end ends the program
+  TimedatedClockSetter timedated;
+  SystemClock system_clock(&timedated);
+  DryRunClock dry_run_clock(system_clock);
+  Clock& clock = options->dry_run ? static_cast<Clock&>(dry_run_clock) : system_clock;
+  DetachedThreadStarter threads;
+
+  std::unique_ptr<QtWindowSystem> ui;
+  std::unique_ptr<Handlers> handlers;
+  MainWindow* window = LoadMainWindow([&](MainWindow& created) {
+    ui = std::make_unique<QtWindowSystem>(&created);
+    handlers = std::make_unique<Handlers>(*ui, clock, threads);
+    created.时钟1->SetOnTick([&] { handlers->OnClockTick(); });
+    QObject::connect(&created, &QObject::destroyed, [] { EndProgram(0); });
+    OnMainWindowCreated(created);
+  });
+  QtRuntimeErrorReport runtime_errors(*ui, [](int code) { EndProgram(code); });
+  (void)runtime_errors;
+
+  QSocketNotifier quit_notifier(quit_signals, QSocketNotifier::Read);
+  QObject::connect(&quit_notifier, &QSocketNotifier::activated, [&] {
+    signalfd_siginfo info;
+    while (read(quit_signals, &info, sizeof info) > 0) {
+    }
+    if (!ui->WindowGone()) window->close();
+  });
+
+  RunEventLoop(window);
+  EndProgram(0);
+}

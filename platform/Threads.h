@@ -1,0 +1,24 @@
+// Threads.h: starting detached threads, behind an interface so that tests can
+// see (or run at once) what a tick starts.
+#pragma once
+
+#include <functional>
+
+namespace veltrane {
+
+class ThreadStarter {
+ public:
+  virtual ~ThreadStarter() = default;
+
+  // Starts a new thread that runs entry and ends when it returns. Nobody
+  // waits for it. Returns at once: false when no thread could be started.
+  virtual bool StartThread(std::function<void()> entry) = 0;
+};
+
+// Starts real detached threads with the platform's default stack size.
+class DetachedThreadStarter : public ThreadStarter {
+ public:
+  bool StartThread(std::function<void()> entry) override;
+};
+
+}  // namespace veltrane
