@@ -30,8 +30,6 @@ void Usage() {
       "  --alternate           answer with the page and garbage in turn");
 }
 
-volatile std::sig_atomic_t g_stop = 0;
-
 }  // namespace
 
 int main(int argc, char** argv) {
