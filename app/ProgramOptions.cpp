@@ -24,6 +24,8 @@ std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>
       options.dry_run = true;
     } else if (arg == "--once") {
       options.once = true;
+    } else if (arg == "--locked") {
+      options.locked = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -37,13 +39,15 @@ std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>
 }
 
 const char* UsageText() {
-  return "usage: veltrane [--time-url URL] [--dry-run] [--once]\n"
+  return "usage: veltrane [--time-url URL] [--dry-run] [--once | --locked]\n"
          "Sets the local clock from the national time service's time page.\n"
          "\n"
          "  --time-url URL  read the time from URL instead of the time service\n"
-         "  --dry-run       never set the local clock (report what would be set)\n"
+         "  --dry-run       never set the local clock; the window program writes each time\n"
+         "                  text it shows and each setting it would make to standard output\n"
          "  --once          no window: calibrate once, print the time text and exit\n"
          "                  (0 when the clock was set, 1 when not, 2 for a usage error)\n"
+         "  --locked        start with the lock box (持续校对锁定时间) checked\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }

@@ -5,6 +5,7 @@
 //   --dry-run       never set the local clock; a run that would have set it
 //                   counts as having set it
 //   --once          no window: one calibration, then exit
+//   --locked        start with 选择框1 (持续校对锁定时间) checked
 //   --help, --version
 #pragma once
 
@@ -21,6 +22,7 @@ struct ProgramOptions {
   std::string time_url = kDefaultTimeUrl;
   bool dry_run = false;
   bool once = false;
+  bool locked = false;
   bool help = false;
   bool version = false;
 };

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cstdio>
 #include <filesystem>
@@ -12,8 +14,13 @@
 
 #include "app/Handlers.h"
 #include "app/MainWindow.h"
+#include "app/OnceRun.h"
 #include "app/ProgramOptions.h"
 #include "app/QtRuntimeErrorReport.h"
+#include "app/TracingWindowSystem.h"
+#include "calibration/PageFetcher.h"
+#include "platform/ConsoleWindowSystem.h"
+#include "platform/CurlHttpClient.h"
 #include "platform/DryRunClock.h"
 #include "platform/QtWindowSystem.h"
 #include "platform/SystemClock.h"
@@ -49,6 +56,21 @@ int BlockQuitSignals() {
   return signalfd(-1, &quit_set, SFD_CLOEXEC | SFD_NONBLOCK);
 }
 
+// --once: one manual run without a window or display, then the end.
+[[noreturn]] void CalibrateOnce(const veltrane::ProgramOptions& options, int argc, char** argv,
+                                veltrane::PageFetcher& fetcher) {
+  using namespace veltrane;
+  QCoreApplication application(argc, argv);  // for the D-Bus clock setter; no display
+  TimedatedClockSetter timedated;
+  SystemClock system_clock(&timedated);
+  DryRunClock dry_run_clock(system_clock);
+  Clock& clock = options.dry_run ? static_cast<Clock&>(dry_run_clock) : system_clock;
+  ConsoleWindowSystem ui(stderr);  // a message a window would show goes to standard error
+  DetachedThreadStarter threads;
+  Handlers handlers(ui, clock, threads, fetcher, options.time_url);
+  EndProgram(ReportOnceRun(handlers.calibrator().ManualCalibration(), stdout, stderr));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +90,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  CurlHttpClient http;  // libcurl's global set-up comes before any other thread
+  PageFetcher fetcher(http);
+  if (options->once) CalibrateOnce(*options, argc, argv, fetcher);
+
   const int quit_signals = BlockQuitSignals();
   EnterProgramFolder();
 
@@ -75,16 +101,29 @@ int main(int argc, char** argv) {
   application.setQuitOnLastWindowClosed(false);  // the window's end ends the program
   TimedatedClockSetter timedated;
   SystemClock system_clock(&timedated);
-  DryRunClock dry_run_clock(system_clock);
+  // With --dry-run every setting that would have been made, and every time
+  // text shown, is written to standard output.
+  DryRunClock dry_run_clock(system_clock, [](DateTime value) {
+    std::printf("would set: %s\n", SettingText(value).c_str());
+    std::fflush(stdout);
+  });
   Clock& clock = options->dry_run ? static_cast<Clock&>(dry_run_clock) : system_clock;
   DetachedThreadStarter threads;
 
   std::unique_ptr<QtWindowSystem> ui;
+  std::unique_ptr<TracingWindowSystem> traced_ui;
   std::unique_ptr<Handlers> handlers;
   MainWindow* window = LoadMainWindow([&](MainWindow& created) {
     ui = std::make_unique<QtWindowSystem>(&created);
-    handlers = std::make_unique<Handlers>(*ui, clock, threads);
+    WindowSystem* logic_ui = ui.get();
+    if (options->dry_run) {
+      traced_ui = std::make_unique<TracingWindowSystem>(*ui, stdout);
+      logic_ui = traced_ui.get();
+    }
+    handlers = std::make_unique<Handlers>(*logic_ui, clock, threads, fetcher, options->time_url);
     created.时钟1->SetOnTick([&] { handlers->OnClockTick(); });
+    created.SetOnAutoUpdateClicked([&] { handlers->OnAutoUpdateClicked(); });
+    if (options->locked) created.选择框1->setChecked(true);
     QObject::connect(&created, &QObject::destroyed, [] { EndProgram(0); });
     OnMainWindowCreated(created);
   });

@@ -1,5 +1,6 @@
 #include "calibration/PageFetcher.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <memory>
@@ -41,7 +42,7 @@ bool PageFetcher::EnsureSession() {
   return session_open_;
 }
 
-ByteSet PageFetcher::FetchPage(std::string_view url) {
+ByteSet PageFetcher::FetchPage(std::string_view url, std::chrono::milliseconds time_limit) {
   ByteSet result;
   if (url.empty()) return result;
   const auto canonical = CanonicalizeUrl(url);
@@ -58,6 +59,7 @@ ByteSet PageFetcher::FetchPage(std::string_view url) {
   target.user = parts->user;
   target.password = parts->password;
   target.path = std::string(WithoutFragment(parts->path));
+  target.time_limit_ms = std::max<std::int64_t>(time_limit.count(), 0);
   static const std::string kHeaderLines[] = {"Accept: */*"};
   const std::unique_ptr<HttpResponse> response = client_.Get(target, kHeaderLines);
   if (!response) return result;

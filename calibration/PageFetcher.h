@@ -3,6 +3,7 @@
 // up to that point, and a failure before the body gives nothing.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <mutex>
 #include <string_view>
@@ -33,7 +34,9 @@ class PageFetcher {
   // a body over kMaxBodySize; the part received when the body breaks off.
   // Opens the shared session on the first call that gets past the URL; a
   // failed opening is tried again by the next call. Safe on any thread.
-  ByteSet FetchPage(std::string_view url);
+  // A time_limit above zero shortens the client's own whole-fetch limit
+  // (what has arrived when it runs out is kept, as for a broken body).
+  ByteSet FetchPage(std::string_view url, std::chrono::milliseconds time_limit = std::chrono::milliseconds::zero());
 
  private:
   bool EnsureSession();

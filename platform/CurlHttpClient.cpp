@@ -44,8 +44,10 @@ class CurlResponse : public HttpResponse {
     curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, timeouts.connect_ms);
-    curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, timeouts.total_ms);
+    long total_ms = timeouts.total_ms;
+    if (target.time_limit_ms > 0 && target.time_limit_ms < total_ms) total_ms = static_cast<long>(target.time_limit_ms);
+    curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, std::min(timeouts.connect_ms, total_ms));
+    curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, total_ms);
     curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, kLargestBody);
     if (share) curl_easy_setopt(easy_, CURLOPT_SHARE, share);
     if (!target.user.empty()) curl_easy_setopt(easy_, CURLOPT_USERNAME, target.user.c_str());

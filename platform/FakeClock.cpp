@@ -4,10 +4,6 @@
 
 namespace veltrane {
 
-namespace {
-constexpr DateTime k16010101 = -109205.0;  // 1601-01-01 00:00:00
-}
-
 DateTime FakeClock::CurrentLocalTime() {
   std::lock_guard lock(mutex_);
   return now_;
@@ -15,7 +11,8 @@ DateTime FakeClock::CurrentLocalTime() {
 
 bool FakeClock::SetLocalClock(DateTime value) {
   std::lock_guard lock(mutex_);
-  if (refusing_ || std::isnan(value) || ClampDateTime(value) < k16010101) return false;
+  const auto fields = DateTimeToFields(value);
+  if (refusing_ || !fields || fields->year < 1601) return false;
   settings_.push_back(value);
   now_ = value;
   return true;

@@ -1,5 +1,8 @@
 #include "platform/FakeWindowSystem.h"
 
+#include <chrono>
+#include <thread>
+
 namespace veltrane {
 
 void FakeWindowSystem::SetLabelText(Control label, std::string_view text) {
@@ -28,6 +31,19 @@ void FakeWindowSystem::ProcessEvents() {
   if (on_events) on_events();
 }
 
+void FakeWindowSystem::WaitForEvents(std::int32_t ms) {
+  std::function<void(std::int32_t)> on_wait;
+  {
+    std::lock_guard lock(mutex_);
+    on_wait = on_wait_;
+  }
+  if (on_wait) {
+    on_wait(ms);
+  } else if (ms > 0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+  }
+}
+
 int FakeWindowSystem::ShowMessage(std::string_view text, std::int32_t button_code, std::string_view title) {
   std::function<void()> on_events;
   {
@@ -42,6 +58,11 @@ int FakeWindowSystem::ShowMessage(std::string_view text, std::int32_t button_cod
 void FakeWindowSystem::SetChecked(bool checked) {
   std::lock_guard lock(mutex_);
   checked_ = checked;
+}
+
+void FakeWindowSystem::SetOnWait(std::function<void(std::int32_t)> on_wait) {
+  std::lock_guard lock(mutex_);
+  on_wait_ = std::move(on_wait);
 }
 
 void FakeWindowSystem::SetOnEvents(std::function<void()> on_events) {

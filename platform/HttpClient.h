@@ -22,6 +22,9 @@ struct HttpTarget {
   std::string user;     // credentials for the server; empty for none
   std::string password;
   std::string path;     // the object path with its query, no fragment
+  // The whole request's time limit in ms when it is shorter than the
+  // client's own; 0 for the client's own alone.
+  std::int64_t time_limit_ms = 0;
 };
 
 // One response, open until destroyed (which closes request and connection).

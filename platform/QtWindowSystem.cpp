@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QThread>
+#include <QTimer>
 #include <future>
 
 #include "platform/GbkQt.h"
@@ -85,6 +86,19 @@ void QtWindowSystem::SetDisabled(Control control, bool disabled) {
 void QtWindowSystem::ProcessEvents() {
   if (!IsUiThread()) return;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtWindowSystem::WaitForEvents(std::int32_t ms) {
+  if (ms <= 0) return;
+  if (!IsUiThread()) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+    return;
+  }
+  // A loop of its own handles the events as they come and ends when the
+  // timer fires; a quit request stays for the main loop.
+  QEventLoop wait;
+  QTimer::singleShot(ms, Qt::PreciseTimer, &wait, &QEventLoop::quit);
+  wait.exec();
 }
 
 int QtWindowSystem::ShowMessage(std::string_view text, std::int32_t button_code, std::string_view title) {

@@ -34,6 +34,7 @@ class QtWindowSystem : public QObject, public WindowSystem {
   bool IsChecked(Control check_box) override;
   void SetDisabled(Control control, bool disabled) override;
   void ProcessEvents() override;
+  void WaitForEvents(std::int32_t ms) override;
   int ShowMessage(std::string_view text, std::int32_t button_code, std::string_view title) override;
 
   // Runs fn on the UI thread and returns when it has run: directly on the UI

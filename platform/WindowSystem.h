@@ -42,6 +42,11 @@ class WindowSystem {
   // waits for one. On a worker thread it returns at once.
   virtual void ProcessEvents() = 0;
 
+  // Waits ms milliseconds (none when ms <= 0) without keeping a core busy: on
+  // the UI thread it handles events as they come meanwhile, on a worker it
+  // sleeps.
+  virtual void WaitForEvents(std::int32_t ms) = 0;
+
   // Shows a message box and waits until it is closed; returns the button that
   // closed it. On the UI thread the box is task-modal: the main window takes no
   // input, but its timers and label updates go on. For a worker it is a window

@@ -130,6 +130,31 @@ TEST(QtWindowSystem, ProcessEventsNeverWaits) {
   delete w.window;
 }
 
+TEST(QtWindowSystem, WaitForEventsHandlesEventsOnTheUiThreadAndSleepsOnAWorker) {
+  TestWindow w;
+  QtWindowSystem ui(w.window);
+  QElapsedTimer timer;
+  timer.start();
+  qint64 fired_at = -1;
+  QTimer::singleShot(50, [&] { fired_at = timer.elapsed(); });
+  ui.WaitForEvents(200);
+  EXPECT_GE(timer.elapsed(), 200);
+  EXPECT_GE(fired_at, 40) << "a timer that came due during the wait ran during it";
+  EXPECT_LT(fired_at, 190);
+
+  std::thread worker([&] {
+    QElapsedTimer t;
+    t.start();
+    ui.WaitForEvents(100);
+    EXPECT_GE(t.elapsed(), 100);
+    ui.WaitForEvents(0);
+    ui.WaitForEvents(-5);
+    EXPECT_LT(t.elapsed(), 150) << "no time at all returns at once";
+  });
+  worker.join();
+  delete w.window;
+}
+
 QMessageBox* OpenBox() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
