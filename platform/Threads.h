@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace veltrane {
 
@@ -15,10 +16,16 @@ class ThreadStarter {
   virtual bool StartThread(std::function<void()> entry) = 0;
 };
 
-// Starts real detached threads with the platform's default stack size.
+// Starts real detached threads with the platform's default stack size. Each
+// thread carries the name given (at most 15 bytes), so that the runs in
+// flight can be counted from outside (/proc/PID/task/*/comm).
 class DetachedThreadStarter : public ThreadStarter {
  public:
+  explicit DetachedThreadStarter(std::string name = "veltrane-run");
   bool StartThread(std::function<void()> entry) override;
+
+ private:
+  std::string name_;
 };
 
 }  // namespace veltrane
