@@ -1,5 +1,6 @@
 // Veltrane's start-up: the window program, or with --once a single calibration
 // without a window.
+#include <malloc.h>
 #include <signal.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -89,6 +90,11 @@ int main(int argc, char** argv) {
     std::puts("veltrane " VELTRANE_VERSION);
     return 0;
   }
+
+  // A page buffer of up to 8 MiB is made by every run; with a fixed mmap
+  // threshold glibc hands such buffers back when they go, instead of keeping
+  // them in each thread's arena.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 
   CurlHttpClient http;  // libcurl's global set-up comes before any other thread
   PageFetcher fetcher(http);

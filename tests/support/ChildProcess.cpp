@@ -1,5 +1,7 @@
 #include "tests/support/ChildProcess.h"
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -75,16 +77,17 @@ void ChildProcess::Drain(int timeout_ms) {
 
 std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
-  for (;;) {
+  for (bool last_look = false;;) {
     const std::size_t end = out_buffer_.find('\n', out_read_);
     if (end != std::string::npos) {
       std::string line = out_buffer_.substr(out_read_, end - out_read_);
       out_read_ = end + 1;
       return line;
     }
+    if (last_look) return std::nullopt;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return std::nullopt;
-    Drain(static_cast<int>(std::min<long>(left.count(), 100)));
+    last_look = left.count() <= 0;  // what has already arrived is still read
+    Drain(static_cast<int>(std::clamp<long>(left.count(), 0, 100)));
   }
 }
 

@@ -23,6 +23,7 @@ class ChildProcess {
   ChildProcess& operator=(const ChildProcess&) = delete;
 
   bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
 
   // The next line of standard output, without its line end, or nothing when
   // none came within the time or the output ended.
