@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Veltrane and runs every test: once in a
-# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer;
-# the fuzz targets run for a bounded time in between.
+# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the tests that need no Qt once more with ThreadSanitizer; the fuzz targets
+# run for a bounded time in between.
 # Warnings are errors. Test programs give up the right to set the clock first.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -27,7 +28,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== fuzzing (libFuzzer, clang, with sanitizers)"
 CXX=clang++ build build-fuzz -DVELTRANE_NO_QT=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
-fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-60}
+fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-30}
 fuzz() {  # fuzz TARGET SEED_DIR: a bounded run from the seeds, into a scratch corpus
   local corpus
   corpus=$(mktemp -d)
@@ -36,6 +37,14 @@ fuzz() {  # fuzz TARGET SEED_DIR: a bounded run from the seeds, into a scratch c
   rm -rf "$corpus"
 }
 fuzz page_fuzzer tests/calibration/pages
+fuzz number_text_fuzzer fuzz/corpus/number_text
+fuzz date_time_text_fuzzer fuzz/corpus/date_time_text
+fuzz text_split_fuzzer fuzz/corpus/text_split
+fuzz url_fuzzer fuzz/corpus/url
+
+echo "== ThreadSanitizer build (the tests that need no Qt)"
+build build-tsan -DVELTRANE_NO_QT=ON -DVELTRANE_TSAN=ON
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer build"
 build build-asan -DVELTRANE_SANITIZE=ON

@@ -98,6 +98,34 @@ TEST(ProgramBinary, OnceCalibratesWithoutADisplayAndTellsWhatCameOfIt) {
   }
 }
 
+TEST(ProgramBinary, UnusableTimeUrlsGiveNoPageAndNoCrash) {
+  const std::string a300(300, 'a');
+  const struct {
+    const char* name;
+    std::string url;
+  } cases[] = {
+      {"a host of 300 characters", "http://" + a300 + "/stime.asp"},
+      {"a path of 3000 characters", "http://127.0.0.1:9/" + std::string(3000, 'p')},
+      {"a user name of 300 characters", "http://" + a300 + ":pw@127.0.0.1:9/stime.asp"},
+      {"a password of 300 characters", "http://user:" + a300 + "@127.0.0.1:9/stime.asp"},
+      {"ftp", "ftp://127.0.0.1:9/stime.asp"},
+      {"file", "file:///etc/passwd"},
+      {"gopher", "gopher://127.0.0.1:9/"},
+      {"a mail address", "mailto:someone@example.org"},
+      {"data", "data:text/html,document.write('"},
+      {"no scheme", "127.0.0.1:9/stime.asp"},
+      {"an empty host", "http:///stime.asp"},
+      {"a port beyond 65535", "http://127.0.0.1:99999/stime.asp"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ChildProcess veltrane(Veltrane({"--once", "--time-url", c.url}), kEnvironment);
+    EXPECT_EQ(veltrane.Wait(30s), 1);
+    EXPECT_EQ(veltrane.Output(), "");
+    EXPECT_EQ(veltrane.Errors(), "无法连接授时服务器\n");
+  }
+}
+
 TEST(ProgramBinary, OnceNeedsNoDisplay) {
   TimePageServer server;
   ASSERT_TRUE(server.Start());
