@@ -29,14 +29,14 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 echo "== fuzzing (libFuzzer, clang, with sanitizers)"
 CXX=clang++ build build-fuzz -DVELTRANE_NO_QT=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
 fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-30}
-fuzz() {  # fuzz TARGET SEED_DIR: a bounded run from the seeds, into a scratch corpus
+fuzz() {  # fuzz TARGET SEED_DIR [SECONDS]: a bounded run from the seeds, into a scratch corpus
   local corpus
   corpus=$(mktemp -d)
   cp -r "$2"/. "$corpus"/
-  "build-fuzz/fuzz/$1" -max_total_time="$fuzz_seconds" -max_len=8192 -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
+  "build-fuzz/fuzz/$1" -max_total_time="${3:-$fuzz_seconds}" -max_len=8192 -print_final_stats=1 "$corpus" 2>&1 | tail -n 6
   rm -rf "$corpus"
 }
-fuzz page_fuzzer tests/calibration/pages
+fuzz page_fuzzer tests/calibration/pages $(( fuzz_seconds * 2 ))
 fuzz number_text_fuzzer fuzz/corpus/number_text
 fuzz date_time_text_fuzzer fuzz/corpus/date_time_text
 fuzz text_split_fuzzer fuzz/corpus/text_split

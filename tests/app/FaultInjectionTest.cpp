@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/VeltraneProgram.h"
 #include "tools/TimePage.h"
 #include "tools/TimePageServer.h"
 
@@ -26,16 +27,8 @@ using testing::ChildProcess;
 
 constexpr int kSeconds = 60;
 
-std::vector<std::string> Veltrane(std::vector<std::string> args) {
-  std::vector<std::string> argv = {"/usr/bin/setpriv", "--inh-caps=-sys_time", "--bounding-set=-sys_time",
-                                   VELTRANE_BINARY, "--dry-run"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  return argv;
-}
-
-const std::vector<std::string> kEnvironment = {"QT_QPA_PLATFORM=offscreen",
-                                               "DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/veltrane-test-bus",
-                                               "no_proxy=*"};
+using testing::Veltrane;
+const std::vector<std::string>& kEnvironment = testing::kProgramEnvironment;
 
 ServerBehaviour GoodPage() {
   ServerBehaviour behaviour;

@@ -8,6 +8,7 @@
 
 #include "convert/GbkTexts.h"
 #include "tests/support/CalibrationRig.h"
+#include "tests/support/JoiningThreadStarter.h"
 #include "tests/support/Gbk.h"
 
 namespace veltrane {
@@ -29,22 +30,7 @@ class HeldThreadStarter : public ThreadStarter {
   bool refusing = false;
 };
 
-// Starts real threads and joins them on Join.
-class JoiningThreadStarter : public ThreadStarter {
- public:
-  ~JoiningThreadStarter() override { Join(); }
-  void Join() {
-    for (std::thread& thread : threads_) thread.join();
-    threads_.clear();
-  }
-  bool StartThread(std::function<void()> entry) override {
-    threads_.emplace_back(std::move(entry));
-    return true;
-  }
-
- private:
-  std::vector<std::thread> threads_;
-};
+using testing::JoiningThreadStarter;
 
 TEST(OnClockTick, ShowsTheLocalTimeAndStartsOneBackgroundRun) {
   CalibrationRig rig;

@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/VeltraneProgram.h"
 #include "tools/TimePage.h"
 #include "tools/TimePageServer.h"
 
@@ -13,16 +14,8 @@ namespace {
 using namespace std::chrono_literals;
 using testing::ChildProcess;
 
-std::vector<std::string> Veltrane(std::vector<std::string> args) {
-  std::vector<std::string> argv = {"/usr/bin/setpriv", "--inh-caps=-sys_time", "--bounding-set=-sys_time",
-                                   VELTRANE_BINARY, "--dry-run"};
-  argv.insert(argv.end(), args.begin(), args.end());
-  return argv;
-}
-
-const std::vector<std::string> kEnvironment = {"QT_QPA_PLATFORM=offscreen",
-                                               "DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/veltrane-test-bus",
-                                               "no_proxy=*"};
+using testing::Veltrane;
+const std::vector<std::string>& kEnvironment = testing::kProgramEnvironment;
 
 TEST(ProgramBinary, EndsWithZeroOnSigtermAndSigint) {
   for (int signal : {SIGTERM, SIGINT}) {

@@ -19,33 +19,13 @@
 #include "platform/QtWindowSystem.h"
 #include "platform/SystemClock.h"
 #include "tests/support/CalibrationRig.h"
+#include "tests/support/JoiningThreadStarter.h"
 
 namespace veltrane {
 namespace {
 
 using testing::CalibrationRig;
-
-// Starts real threads and joins them on Join.
-class JoiningThreadStarter : public ThreadStarter {
- public:
-  bool StartThread(std::function<void()> entry) override {
-    threads_.emplace_back([this, entry = std::move(entry)] {
-      entry();
-      ++finished_;
-    });
-    return true;
-  }
-  bool AllFinished() const { return finished_ == static_cast<int>(threads_.size()); }
-  void Join() {
-    for (std::thread& thread : threads_) thread.join();
-    threads_.clear();
-  }
-  int Started() const { return static_cast<int>(threads_.size()); }
-
- private:
-  std::vector<std::thread> threads_;
-  std::atomic<int> finished_{0};
-};
+using testing::JoiningThreadStarter;
 
 bool ProcessUntil(const std::function<bool()>& done, int ms) {
   QElapsedTimer timer;
