@@ -158,6 +158,7 @@ void CurlHttpClient::Unlock(CURL*, curl_lock_data data, void* self) {
 }
 
 bool CurlHttpClient::OpenSession(std::string_view agent) {
+  if (share_) return true;  // one session per client, whoever asks again
   CURLSH* share = curl_share_init();
   if (!share) return false;
   curl_share_setopt(share, CURLSHOPT_LOCKFUNC, &CurlHttpClient::Lock);

@@ -7,11 +7,11 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <regex>
 #include <thread>
 
 #include "tests/support/ChildProcess.h"
@@ -26,6 +26,14 @@ using namespace std::chrono_literals;
 using testing::ChildProcess;
 
 constexpr int kSeconds = 60;
+
+// AddressSanitizer holds freed memory back in quarantine: resident memory
+// says nothing about the program's own there.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kMemoryTells = false;
+#else
+constexpr bool kMemoryTells = true;
+#endif
 
 using testing::Veltrane;
 const std::vector<std::string>& kEnvironment = testing::kProgramEnvironment;
@@ -124,6 +132,30 @@ long RssKib(int pid) {
   return -1;
 }
 
+// "would set: 2026-12-11 08:30:SS" with SS from 06 to 19: the good page's
+// time moved on by the whole seconds of a background run.
+bool IsGoodSetting(const std::string& line) {
+  const std::string head = "would set: 2026-12-11 08:30:";
+  if (line.size() != head.size() + 2 || line.compare(0, head.size(), head) != 0) return false;
+  const int second = std::atoi(line.c_str() + head.size());
+  return second >= 6 && second <= 19;
+}
+
+// "calibrated: " and a time text: digits before each of 年月日时分秒, in order.
+bool IsWellFormedTimeText(const std::string& line) {
+  const std::string head = "calibrated: ";
+  if (line.compare(0, head.size(), head) != 0) return false;
+  std::size_t at = head.size();
+  for (const char* marker : {"年", "月", "日", "时", "分", "秒"}) {
+    const std::size_t digits = at;
+    while (at < line.size() && line[at] >= '0' && line[at] <= '9') ++at;
+    const std::string_view m(marker);
+    if (at == digits || line.compare(at, m.size(), m) != 0) return false;
+    at += m.size();
+  }
+  return at == line.size();
+}
+
 struct Observed {
   std::unique_ptr<TimePageServer> server;
   std::unique_ptr<ChildProcess> program;
@@ -168,8 +200,6 @@ TEST(FaultInjection, TheProgramKeepsWorkingAndSetsNothingFromABadPage) {
     second = now;
   }
 
-  const std::regex good_setting("would set: 2026-12-11 08:30:(0[6-9]|1[0-9])");
-  const std::regex time_text("calibrated: \\d+年\\d+月\\d+日\\d+时\\d+分\\d+秒");
   for (std::size_t i = 0; i < observed.size(); ++i) {
     const Scenario& s = kScenarios[i];
     Observed& o = observed[i];
@@ -177,17 +207,19 @@ TEST(FaultInjection, TheProgramKeepsWorkingAndSetsNothingFromABadPage) {
     EXPECT_FALSE(o.program->Wait(0ms)) << "alive after a minute: " << o.program->Errors();
     EXPECT_GT(o.server->Connections(), o.connections_at_55) << "still ticking: runs still start";
     EXPECT_LE(o.most_runs, 15);
-    EXPECT_LE(o.rss_end - o.rss_start, 4 * 1024) << "resident memory after the minute, KiB, from " << o.rss_start;
-    // While a fetch is under way it may hold a body of up to 8 MiB, and a
-    // buffer it grows out of.
-    EXPECT_LE(o.rss_most - o.rss_start, 16 * 1024) << "resident memory at most, KiB, from " << o.rss_start;
+    if (kMemoryTells) {
+      EXPECT_LE(o.rss_end - o.rss_start, 4 * 1024) << "resident memory after the minute, KiB, from " << o.rss_start;
+      // While a fetch is under way it may hold a body of up to 8 MiB, and a
+      // buffer it grows out of.
+      EXPECT_LE(o.rss_most - o.rss_start, 16 * 1024) << "resident memory at most, KiB, from " << o.rss_start;
+    }
     int settings = 0;
     for (const std::string& line : o.lines) {
       if (line.rfind("would set: ", 0) == 0) {
         ++settings;
-        EXPECT_TRUE(std::regex_match(line, good_setting)) << line;
+        EXPECT_TRUE(IsGoodSetting(line)) << line;
       } else {
-        EXPECT_TRUE(std::regex_match(line, time_text)) << line;
+        EXPECT_TRUE(IsWellFormedTimeText(line)) << line;
       }
     }
     if (s.good_pages) {
