@@ -17,7 +17,7 @@ void Handlers::OnClockTick() {
   threads_.StartThread([this] { calibrator_.BackgroundCalibration(); });
 }
 
-RunResult Handlers::OnAutoUpdateClicked() {
+void Handlers::OnAutoUpdateClicked() {
   ui_.SetDisabled(Control::按钮自动更新, true);
   bool any_set = false;
   RunResult last;
@@ -34,7 +34,6 @@ RunResult Handlers::OnAutoUpdateClicked() {
     ui_.ShowMessage(message);
   }
   ui_.SetDisabled(Control::按钮自动更新, false);
-  return last;
 }
 
 }  // namespace veltrane

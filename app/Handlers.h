@@ -28,9 +28,8 @@ class Handlers {
   // caller's thread: disables the button, performs three manual runs one
   // after the other, shows "校对成功！" when at least one of them set the
   // clock and otherwise "校对失败！", a line break and the reason of the last
-  // run, and enables the button once the box is closed. Returns the last
-  // run's result.
-  RunResult OnAutoUpdateClicked();
+  // run, and enables the button once the box is closed.
+  void OnAutoUpdateClicked();
 
   Calibrator& calibrator() { return calibrator_; }
 
