@@ -82,12 +82,13 @@ void TimePageServer::Stop() {
   accept_thread_.join();
   close(listen_fd_);
   listen_fd_ = -1;
-  std::vector<std::thread> threads;
+  std::map<std::uint64_t, std::thread> threads;
   {
     std::lock_guard lock(mutex_);
     threads.swap(threads_);
+    finished_.clear();
   }
-  for (std::thread& t : threads) t.join();
+  for (auto& [serial, thread] : threads) thread.join();
 }
 
 void TimePageServer::SetBehaviour(const ServerBehaviour& behaviour) {
@@ -115,14 +116,29 @@ void TimePageServer::AcceptLoop() {
       if (errno == EINTR || errno == ECONNABORTED) continue;
       return;
     }
-    std::lock_guard lock(mutex_);
-    if (stopping_) {
-      close(fd);
-      return;
+    std::vector<std::thread> done;  // joined outside the lock: they have ended or are about to
+    {
+      std::lock_guard lock(mutex_);
+      if (stopping_) {
+        close(fd);
+        return;
+      }
+      for (const std::uint64_t serial : finished_) {
+        const auto it = threads_.find(serial);
+        if (it == threads_.end()) continue;
+        done.push_back(std::move(it->second));
+        threads_.erase(it);
+      }
+      finished_.clear();
+      open_fds_.push_back(fd);
+      const std::uint64_t serial = connections_++;
+      threads_.emplace(serial, std::thread([this, fd, behaviour = behaviour_, serial] {
+                         Serve(fd, behaviour, serial);
+                         std::lock_guard finished_lock(mutex_);
+                         finished_.push_back(serial);
+                       }));
     }
-    open_fds_.push_back(fd);
-    const std::uint64_t serial = connections_++;
-    threads_.emplace_back([this, fd, behaviour = behaviour_, serial] { Serve(fd, behaviour, serial); });
+    for (std::thread& thread : done) thread.join();
   }
 }
 
@@ -155,6 +171,7 @@ void TimePageServer::Serve(int fd, ServerBehaviour behaviour, std::uint64_t seri
   }
   {
     std::lock_guard lock(mutex_);
+    if (requests_.size() == 1000) requests_.erase(requests_.begin());
     requests_.push_back(request);
   }
 

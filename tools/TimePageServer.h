@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -55,7 +56,7 @@ class TimePageServer {
 
   void SetBehaviour(const ServerBehaviour& behaviour);
 
-  // The requests received so far, byte for byte, head only.
+  // The requests received so far (the last 1000), byte for byte, head only.
   std::vector<std::string> Requests() const;
   // The number of connections accepted so far.
   std::size_t Connections() const;
@@ -82,7 +83,10 @@ class TimePageServer {
   ServerBehaviour behaviour_;
   std::vector<std::string> requests_;
   std::vector<int> open_fds_;
-  std::vector<std::thread> threads_;
+  // Connection threads by serial; a thread that has served puts its serial
+  // in finished_, and the accept loop joins it.
+  std::map<std::uint64_t, std::thread> threads_;
+  std::vector<std::uint64_t> finished_;
   std::size_t connections_ = 0;
 };
 
