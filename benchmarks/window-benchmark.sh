@@ -74,4 +74,4 @@ measure() {
 }
 
 measure "prompt server:" "" 60
-measure "never-answering server:" "--never-answer" 40
+measure "never-answering server:" "--never-answer" 60
