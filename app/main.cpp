@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   // A page buffer of up to 8 MiB is made by every run; with a fixed mmap
   // threshold glibc hands such buffers back when they go, instead of keeping
   // them in each thread's arena.
-  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+  mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 
   CurlHttpClient http;  // libcurl's global set-up comes before any other thread
   PageFetcher fetcher(http);

@@ -62,10 +62,8 @@ QWidget* QtWindowSystem::Find(Control control) const {
 void QtWindowSystem::SetLabelText(Control label, std::string_view text) {
   const QString decoded = FromGbk(text);
   RunOnUiThread([&] {
-    if (auto* l = qobject_cast<QLabel*>(Find(label))) {
-      l->setText(decoded);
-      l->update();
-    }
+    // A label repaints only when its text changes.
+    if (auto* l = qobject_cast<QLabel*>(Find(label))) l->setText(decoded);
   });
 }
 
