@@ -57,7 +57,7 @@ RunResult Calibrator::Run(Variant variant) {
   result.time_text = AssembleTimeText(*page_time, elapsed);
 
   if (variant == Variant::kManual || ui_.IsChecked(Control::选择框1)) {
-    result.outcome = SetClockFrom(result.time_text, result);
+    SetClockFrom(result);
   } else {
     result.outcome = RunOutcome::kNotAsked;
   }
@@ -66,13 +66,16 @@ RunResult Calibrator::Run(Variant variant) {
   return result;
 }
 
-RunOutcome Calibrator::SetClockFrom(const Text& time_text, RunResult& result) {
-  const std::optional<DateTime> value = ReadDateTime(time_text);
-  const std::optional<DateTimeFields> fields = value ? DateTimeToFields(*value) : std::nullopt;
-  if (!fields || fields->year < 1601) return RunOutcome::kInvalidTime;
-  if (!clock_.SetLocalClock(*value)) return RunOutcome::kClockRefused;
-  result.set_to = *value;
-  return RunOutcome::kClockSet;
+void Calibrator::SetClockFrom(RunResult& result) {
+  const std::optional<DateTime> value = ReadDateTime(result.time_text);
+  if (!value || !InClockRange(*value)) {
+    result.outcome = RunOutcome::kInvalidTime;
+  } else if (!clock_.SetLocalClock(*value)) {
+    result.outcome = RunOutcome::kClockRefused;
+  } else {
+    result.outcome = RunOutcome::kClockSet;
+    result.set_to = *value;
+  }
 }
 
 }  // namespace veltrane

@@ -51,7 +51,8 @@ class Calibrator {
   RunResult Run(Variant variant);
   // Shows the local time, reads the uptime into start_uptime and fetches.
   Text FetchTimePage(std::int32_t& start_uptime, std::chrono::milliseconds time_limit);
-  RunOutcome SetClockFrom(const Text& time_text, RunResult& result);
+  // Sets the clock from result.time_text; fills in the outcome and set_to.
+  void SetClockFrom(RunResult& result);
 
   WindowSystem& ui_;
   Clock& clock_;

@@ -5,10 +5,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "convert/DateTime.h"
 
 namespace veltrane {
+
+// Whether a clock can take value: a value inside DateTimeMin..DateTimeMax
+// whose date, to the nearest second, is 1601-01-01 or later.
+inline bool InClockRange(DateTime value) {
+  const std::optional<DateTimeFields> fields = DateTimeToFields(value);
+  return fields && fields->year >= 1601;
+}
 
 class Clock {
  public:

@@ -11,8 +11,7 @@ DateTime FakeClock::CurrentLocalTime() {
 
 bool FakeClock::SetLocalClock(DateTime value) {
   std::lock_guard lock(mutex_);
-  const auto fields = DateTimeToFields(value);
-  if (refusing_ || !fields || fields->year < 1601) return false;
+  if (refusing_ || !InClockRange(value)) return false;
   settings_.push_back(value);
   now_ = value;
   return true;

@@ -6,8 +6,9 @@
 namespace veltrane {
 
 std::optional<std::int64_t> LocalToCalendarTime(DateTime value) {
-  const auto fields = DateTimeToFields(ClampDateTime(value));
-  if (!fields || fields->year < 1601) return std::nullopt;
+  const DateTime clamped = ClampDateTime(value);
+  if (!InClockRange(clamped)) return std::nullopt;
+  const auto fields = DateTimeToFields(clamped);
   std::tm local{};
   local.tm_year = fields->year - 1900;
   local.tm_mon = fields->month - 1;

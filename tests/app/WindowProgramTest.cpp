@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "platform/SystemClock.h"
 #include "tests/support/CalibrationRig.h"
 #include "tests/support/JoiningThreadStarter.h"
+#include "tests/support/ProcessUntil.h"
 
 namespace veltrane {
 namespace {
@@ -27,12 +27,7 @@ namespace {
 using testing::CalibrationRig;
 using testing::JoiningThreadStarter;
 
-bool ProcessUntil(const std::function<bool()>& done, int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
-}
+using testing::ProcessUntil;
 
 class WindowProgramTest : public ::testing::Test {
  protected:

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "tests/support/Gbk.h"
+#include "tests/support/ProcessUntil.h"
 
 namespace veltrane {
 namespace {
@@ -40,13 +41,7 @@ struct TestWindow {
   QWidget* window;
 };
 
-// Handles the UI thread's events until done() or the time runs out.
-bool ProcessUntil(const std::function<bool()>& done, int ms = 5000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
-}
+using testing::ProcessUntil;
 
 TEST(QtWindowSystem, OnTheUiThreadActsDirectly) {
   TestWindow w;
