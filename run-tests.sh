@@ -30,11 +30,20 @@ echo "== fuzzing (libFuzzer, clang, with sanitizers)"
 CXX=clang++ build build-fuzz -DVELTRANE_NO_QT=ON -DVELTRANE_SANITIZE=ON -DVELTRANE_FUZZ=ON
 fuzz_seconds=${VELTRANE_FUZZ_SECONDS:-30}
 fuzz() {  # fuzz TARGET SEED_DIR [SECONDS]: a bounded run from the seeds, into a scratch corpus
-  local corpus
+  local corpus log status=0
   corpus=$(mktemp -d)
+  log=$(mktemp)
   cp -r "$2"/. "$corpus"/
-  "build-fuzz/fuzz/$1" -max_total_time="${3:-$fuzz_seconds}" -max_len=8192 -print_final_stats=1 "$corpus" 2>&1 | tail -n 6
-  rm -rf "$corpus"
+  echo "-- $1"
+  "build-fuzz/fuzz/$1" -max_total_time="${3:-$fuzz_seconds}" -max_len=8192 -print_final_stats=1 \
+    -artifact_prefix="$corpus/" "$corpus" >"$log" 2>&1 || status=$?
+  if [ "$status" -eq 0 ]; then
+    tail -n 6 "$log"
+  else
+    tail -n 60 "$log"  # the report and the input that failed
+  fi
+  rm -rf "$corpus" "$log"
+  return "$status"
 }
 fuzz page_fuzzer tests/calibration/pages $(( fuzz_seconds * 2 ))
 fuzz number_text_fuzzer fuzz/corpus/number_text
