@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/Handlers.h"
@@ -57,18 +58,31 @@ int BlockQuitSignals() {
   return signalfd(-1, &quit_set, SFD_CLOEXEC | SFD_NONBLOCK);
 }
 
+// The clock the program sets: the system's, or with --dry-run one that never
+// sets it and hands each setting it would make to on_setting.
+class ProgramClock {
+ public:
+  ProgramClock(bool dry_run, std::function<void(veltrane::DateTime)> on_setting)
+      : dry_run_(dry_run), dry_run_clock_(system_clock_, std::move(on_setting)) {}
+
+  veltrane::Clock& clock() { return dry_run_ ? static_cast<veltrane::Clock&>(dry_run_clock_) : system_clock_; }
+
+ private:
+  const bool dry_run_;
+  veltrane::TimedatedClockSetter timedated_;
+  veltrane::SystemClock system_clock_{&timedated_};
+  veltrane::DryRunClock dry_run_clock_;
+};
+
 // --once: one manual run without a window or display, then the end.
 [[noreturn]] void CalibrateOnce(const veltrane::ProgramOptions& options, int argc, char** argv,
                                 veltrane::PageFetcher& fetcher) {
   using namespace veltrane;
   QCoreApplication application(argc, argv);  // for the D-Bus clock setter; no display
-  TimedatedClockSetter timedated;
-  SystemClock system_clock(&timedated);
-  DryRunClock dry_run_clock(system_clock);
-  Clock& clock = options.dry_run ? static_cast<Clock&>(dry_run_clock) : system_clock;
+  ProgramClock clock(options.dry_run, {});  // the run's report names the setting
   ConsoleWindowSystem ui(stderr);  // a message a window would show goes to standard error
   DetachedThreadStarter threads;
-  Handlers handlers(ui, clock, threads, fetcher, options.time_url);
+  Handlers handlers(ui, clock.clock(), threads, fetcher, options.time_url);
   EndProgram(ReportOnceRun(handlers.calibrator().ManualCalibration(), stdout, stderr));
 }
 
@@ -105,15 +119,12 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   application.setQuitOnLastWindowClosed(false);  // the window's end ends the program
-  TimedatedClockSetter timedated;
-  SystemClock system_clock(&timedated);
   // With --dry-run every setting that would have been made, and every time
   // text shown, is written to standard output.
-  DryRunClock dry_run_clock(system_clock, [](DateTime value) {
+  ProgramClock clock(options->dry_run, [](DateTime value) {
     std::printf("would set: %s\n", SettingText(value).c_str());
     std::fflush(stdout);
   });
-  Clock& clock = options->dry_run ? static_cast<Clock&>(dry_run_clock) : system_clock;
   DetachedThreadStarter threads;
 
   std::unique_ptr<QtWindowSystem> ui;
@@ -126,7 +137,7 @@ int main(int argc, char** argv) {
       traced_ui = std::make_unique<TracingWindowSystem>(*ui, stdout);
       logic_ui = traced_ui.get();
     }
-    handlers = std::make_unique<Handlers>(*logic_ui, clock, threads, fetcher, options->time_url);
+    handlers = std::make_unique<Handlers>(*logic_ui, clock.clock(), threads, fetcher, options->time_url);
     created.时钟1->SetOnTick([&] { handlers->OnClockTick(); });
     created.SetOnAutoUpdateClicked([&] { handlers->OnAutoUpdateClicked(); });
     if (options->locked) created.选择框1->setChecked(true);
@@ -134,7 +145,6 @@ int main(int argc, char** argv) {
     OnMainWindowCreated(created);
   });
   QtRuntimeErrorReport runtime_errors(*ui, [](int code) { EndProgram(code); });
-  (void)runtime_errors;
 
   QSocketNotifier quit_notifier(quit_signals, QSocketNotifier::Read);
   QObject::connect(&quit_notifier, &QSocketNotifier::activated, [&] {

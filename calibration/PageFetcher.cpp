@@ -60,6 +60,7 @@ ByteSet PageFetcher::FetchPage(std::string_view url, std::chrono::milliseconds t
   target.password = parts->password;
   target.path = std::string(WithoutFragment(parts->path));
   target.time_limit_ms = std::max<std::int64_t>(time_limit.count(), 0);
+  target.max_body_size = kMaxBodySize;
   static const std::string kHeaderLines[] = {"Accept: */*"};
   const std::unique_ptr<HttpResponse> response = client_.Get(target, kHeaderLines);
   if (!response) return result;

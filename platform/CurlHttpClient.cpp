@@ -7,8 +7,6 @@
 namespace veltrane {
 namespace {
 
-constexpr curl_off_t kLargestBody = 8 * 1024 * 1024;
-
 class CurlResponse : public HttpResponse {
  public:
   CurlResponse() = default;
@@ -48,7 +46,9 @@ class CurlResponse : public HttpResponse {
     if (target.time_limit_ms > 0 && target.time_limit_ms < total_ms) total_ms = static_cast<long>(target.time_limit_ms);
     curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, std::min(timeouts.connect_ms, total_ms));
     curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, total_ms);
-    curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, kLargestBody);
+    if (target.max_body_size > 0) {  // a larger Content-Length ends the transfer at once
+      curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(target.max_body_size));
+    }
     if (share) curl_easy_setopt(easy_, CURLOPT_SHARE, share);
     if (!target.user.empty()) curl_easy_setopt(easy_, CURLOPT_USERNAME, target.user.c_str());
     if (!target.password.empty()) curl_easy_setopt(easy_, CURLOPT_PASSWORD, target.password.c_str());

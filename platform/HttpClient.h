@@ -25,6 +25,9 @@ struct HttpTarget {
   // The whole request's time limit in ms when it is shorter than the
   // client's own; 0 for the client's own alone.
   std::int64_t time_limit_ms = 0;
+  // The largest body the caller takes, in bytes; a client may refuse a body
+  // announced as larger before it arrives. 0 for no bound.
+  std::size_t max_body_size = 0;
 };
 
 // One response, open until destroyed (which closes request and connection).

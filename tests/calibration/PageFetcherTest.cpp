@@ -7,7 +7,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <thread>
 
 #include "platform/CurlHttpClient.h"
@@ -23,12 +22,6 @@ std::string AsString(const ByteSet& bytes) { return std::string(bytes.begin(), b
 
 class PageFetcherTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    // Loopback only, whatever proxy the environment names.
-    setenv("no_proxy", "*", 1);
-    setenv("NO_PROXY", "*", 1);
-  }
-
   void SetUp() override { ASSERT_TRUE(server_.Start()); }
 
   ByteSet Fetch(const std::string& url) { return fetcher_.FetchPage(url); }

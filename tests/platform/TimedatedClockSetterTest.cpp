@@ -10,6 +10,7 @@
 
 #include "tests/support/ChildProcess.h"
 #include "tests/support/NoClockRight.h"
+#include "tests/support/TestProcess.h"
 
 namespace veltrane {
 namespace {
@@ -51,7 +52,7 @@ TEST(TimedatedClockSetter, AsksTimedatedOnTheBusToSetTheTime) {
   ASSERT_EQ(refusing.ReadLine(10s), "ready") << refusing.Errors();
   EXPECT_FALSE(setter.SetRealtime(1371621907LL * 1000000)) << "a refusal reads false";
 
-  setenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/veltrane-test-bus", 1);
+  setenv("DBUS_SYSTEM_BUS_ADDRESS", testing::kNowhereBus, 1);
   bus.Signal(SIGTERM);
   bus.Wait(5s);
   std::filesystem::remove_all(folder);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TestProcess.h"
+
 namespace veltrane::testing {
 
 // The command line that starts the program with args.
@@ -19,6 +21,6 @@ inline std::vector<std::string> Veltrane(const std::vector<std::string>& args) {
 
 // The environment it runs in.
 inline const std::vector<std::string> kProgramEnvironment = {
-    "QT_QPA_PLATFORM=offscreen", "DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent/veltrane-test-bus", "no_proxy=*"};
+    "QT_QPA_PLATFORM=offscreen", std::string("DBUS_SYSTEM_BUS_ADDRESS=") + kNowhereBus, "no_proxy=*"};
 
 }  // namespace veltrane::testing
